@@ -17,4 +17,4 @@ run: build
 	@scripts/run-velt $(BUILD_DIR)/src/velt
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD_DIR) && ctest --output-on-failure

@@ -31,3 +31,22 @@ QuestionBank::QuestionBank(const BankFile &file)
     for (const QString &line : file.note)
         Text1[0] += line + QStringLiteral("\r\n");
 }
+
+namespace {
+const TextList kNoList;
+} // namespace
+
+const TextList &QuestionBank::questionList(int q) const
+{
+    return q + 1 >= 1 && q + 1 < kQuestionLists ? List1[static_cast<std::size_t>(q + 1)] : kNoList;
+}
+
+const TextList &QuestionBank::explanationList(int q) const
+{
+    return q + 1 >= 1 && q + 1 < kFigureSlots ? Obqsnenie[static_cast<std::size_t>(q + 1)] : kNoList;
+}
+
+QImage QuestionBank::figure(int q) const
+{
+    return q + 1 >= 1 && q + 1 < kFigureSlots ? Picture1[static_cast<std::size_t>(q + 1)] : QImage();
+}

@@ -21,6 +21,12 @@ public:
     // Builds the lists from a bank file that passed checkBank.
     explicit QuestionBank(const BankFile &file);
 
+    // Question q's lists and figure. An index the bank has no slot for gives
+    // an empty list or no picture, never a read out of bounds.
+    const TextList &questionList(int q) const;
+    const TextList &explanationList(int q) const;
+    QImage figure(int q) const;
+
     // List1[0] is the key list; List1[q + 1] holds question q, row 0 its text
     // and rows 1 to k its answers. Lists past the last question are spare.
     std::array<TextList, kQuestionLists> List1;

@@ -1,5 +1,6 @@
+#include "quiz_window/startup.h"
+
 #include <QApplication>
-#include <QFont>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    applyProgramStyle();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

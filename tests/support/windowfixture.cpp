@@ -1,0 +1,27 @@
+#include "support/windowfixture.h"
+
+#include "support/scriptedrandom.h"
+
+#include <QTest>
+
+namespace Fixture {
+
+std::vector<double> runDraws(double stepDraw, int questions, double answerDraw)
+{
+    std::vector<double> draws { stepDraw };
+    draws.insert(draws.end(), static_cast<std::size_t>(questions), answerDraw);
+    return draws;
+}
+
+std::unique_ptr<QuizWindow> openWindow(const std::vector<double> &draws, const QString &folder)
+{
+    auto window = std::make_unique<QuizWindow>(std::make_unique<ScriptedRandom>(draws), folder);
+    if (window->bankFaults().isEmpty()) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return nullptr;
+    }
+    return window;
+}
+
+} // namespace Fixture

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "bank/bankloader.h"
+#include "quiz_window/quizwindow.h"
+
+#include <memory>
+#include <vector>
+
+namespace Fixture {
+
+// The random values of a run start: the step draw, then one answer-order
+// draw per question. answerDraw 0 keeps every question in bank order.
+std::vector<double> runDraws(double stepDraw, int questions, double answerDraw = 0.0);
+
+// A quiz window on a bank folder, shown on the offscreen screen, with its
+// random values scripted.
+std::unique_ptr<QuizWindow> openWindow(
+    const std::vector<double> &draws, const QString &folder = QString::fromLatin1(kShippedBankFolder));
+
+} // namespace Fixture
