@@ -65,4 +65,9 @@ Folder::Folder(const QByteArray &json)
         file.write(json);
 }
 
+void Folder::addImage(const QString &name, const QImage &image)
+{
+    image.save(m_dir.filePath(name), "JPG");
+}
+
 } // namespace Fixture

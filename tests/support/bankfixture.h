@@ -2,6 +2,7 @@
 
 #include "bank/bankfile.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,6 +29,8 @@ public:
     explicit Folder(const BankFile &bank);
     explicit Folder(const QByteArray &json);
     QString path() const { return m_dir.path(); }
+    // Adds a figure file beside bank.json.
+    void addImage(const QString &name, const QImage &image);
 
 private:
     QTemporaryDir m_dir;

@@ -24,4 +24,10 @@ std::unique_ptr<QuizWindow> openWindow(const std::vector<double> &draws, const Q
     return window;
 }
 
+void click(QAbstractButton *button)
+{
+    QTest::mouseClick(
+        button, Qt::LeftButton, {}, QPoint(std::min(8, button->width() / 2), button->height() / 2));
+}
+
 } // namespace Fixture

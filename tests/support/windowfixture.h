@@ -3,6 +3,8 @@
 #include "bank/bankloader.h"
 #include "quiz_window/quizwindow.h"
 
+#include <QAbstractButton>
+
 #include <memory>
 #include <vector>
 
@@ -16,5 +18,9 @@ std::vector<double> runDraws(double stepDraw, int questions, double answerDraw =
 // random values scripted.
 std::unique_ptr<QuizWindow> openWindow(
     const std::vector<double> &draws, const QString &folder = QString::fromLatin1(kShippedBankFolder));
+
+// A pupil's left click on a button or option, near its left end where an
+// option's indicator is.
+void click(QAbstractButton *button);
 
 } // namespace Fixture
