@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
+#include <algorithm>
 
 QuizWindow::ShownQuestion QuizWindow::showQuestionAndAnswers()
 {
@@ -71,10 +72,15 @@ void QuizWindow::ShowFigure(int q)
 
 void QuizWindow::Command1_Click(int index)
 {
-    const int last = m_state.QuestionCount - 1;
     if (index == 0)
-        m_state.CurrentPos = static_cast<qint16>(std::min(m_state.CurrentPos + 1, last));
+        moveCurrentPos(+1);
     else if (index == 1)
-        m_state.CurrentPos = static_cast<qint16>(std::max(m_state.CurrentPos - 1, 0));
+        moveCurrentPos(-1);
     ShowQuestion();
+}
+
+void QuizWindow::moveCurrentPos(int step)
+{
+    const int last = m_state.QuestionCount - 1;
+    m_state.CurrentPos = static_cast<qint16>(std::clamp(m_state.CurrentPos + step, 0, std::max(last, 0)));
 }

@@ -167,6 +167,8 @@ void QuizWindow::connectControls()
 {
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index)
         connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+    for (int index = 0; index < static_cast<int>(Command2.size()); ++index)
+        connect(Command2[index], &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
     // A click on the option already selected counts too: it is answered again.
     for (int index = 0; index < static_cast<int>(Option1.size()); ++index)
         connect(Option1[index], &QRadioButton::clicked, this, [this, index] { selectOption(index); });

@@ -98,6 +98,16 @@ private:
 
     void ShowProgress();
 
+    // Evaluation and review mode.
+    void Command2_Click(int index);
+    void Evaluate(int reviewButtonsSetting);
+    void ShowGuessVerdict();
+    void ShowReview();
+
+    // Forward (+1) and Back (-1), held within the positions of the run in
+    // both modes.
+    void moveCurrentPos(int step);
+
     // The steps of the run start that show something.
     void setTitle(const QString &title) override;
     void colourIndicatorRed() override;

@@ -21,6 +21,16 @@ sleep 1
 "$grab" "$window" "$shots/opened.png" || { echo "could not save a screenshot"; exit 1; }
 echo "screenshot: $shots/opened.png"
 
+# A pupil answers the first question with A and evaluates. The controls
+# stand below the menu bar, whose height the window reports.
+menu=$(( $(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, s, "x"); print s[2]}') - 463 ))
+xdotool mousemove --window "$window" 40 $((menu + 177)) click 1
+sleep 0.3
+xdotool mousemove --window "$window" 50 $((menu + 302)) click 1
+sleep 0.5
+"$grab" "$window" "$shots/reviewed.png" || { echo "could not save a screenshot"; exit 1; }
+echo "screenshot: $shots/reviewed.png"
+
 # "Изход" is the first item of the menu bar, at its left end.
 xdotool mousemove --window "$window" 18 10 click 1
 for _ in $(seq 50); do
