@@ -29,7 +29,7 @@ QStringList checkBank(const BankFile &bank)
 
     const bool phraseMode = settingValue(bank.settings.value(SettingsRow::kPhraseMode)) == 1;
     for (int q = 0; q < static_cast<int>(bank.questions.size()); ++q) {
-        const BankQuestion &question = bank.questions.at(static_cast<std::size_t>(q));
+        const BankQuestion &question = bank.questions.at(q);
         const QString label = questionLabel(q);
         if (question.text.isEmpty())
             faults << QStringLiteral("%1: липсва текстът на въпроса.").arg(label);

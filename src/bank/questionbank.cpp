@@ -7,26 +7,26 @@ QuestionBank::QuestionBank(const BankFile &file)
 {
     const int stored = static_cast<int>(file.questions.size());
     for (int q = 0; q < stored && q + 1 < kQuestionLists; ++q) {
-        const BankQuestion &question = file.questions.at(static_cast<std::size_t>(q));
+        const BankQuestion &question = file.questions.at(q);
         List1[0].append(question.key.value_or(QString()));
-        TextList &rows = List1[static_cast<std::size_t>(q + 1)];
+        TextList &rows = List1[q + 1];
         rows.append(question.text);
         for (const QString &answer : question.answers)
             rows.append(answer);
         if (q + 1 < kFigureSlots) {
-            Picture1[static_cast<std::size_t>(q + 1)] = question.figure;
-            Obqsnenie[static_cast<std::size_t>(q + 1)] = TextList(question.explanation);
+            Picture1[q + 1] = question.figure;
+            Obqsnenie[q + 1] = TextList(question.explanation);
         }
     }
     for (int i = stored + 1; i < kQuestionLists; ++i)
-        List1[static_cast<std::size_t>(i)].append(QStringLiteral("List1(%1) - въпрос от теста").arg(i));
+        List1[i].append(QStringLiteral("List1(%1) - въпрос от теста").arg(i));
 
     for (int k = kMinPermutation; k <= kMaxPermutation; ++k)
-        Poredica[static_cast<std::size_t>(k)] = TextList(permutationsOf(k));
+        Poredica[k] = TextList(permutationsOf(k));
 
     Obqsnenie[0].append(QStringLiteral("Обяснение - няма"));
     for (int i = stored + 1; i < kFigureSlots; ++i)
-        Obqsnenie[static_cast<std::size_t>(i)].append(QStringLiteral("Обяснение %1").arg(i));
+        Obqsnenie[i].append(QStringLiteral("Обяснение %1").arg(i));
 
     for (const QString &line : file.note)
         Text1[0] += line + QStringLiteral("\r\n");
@@ -38,15 +38,15 @@ const TextList kNoList;
 
 const TextList &QuestionBank::questionList(int q) const
 {
-    return q + 1 >= 1 && q + 1 < kQuestionLists ? List1[static_cast<std::size_t>(q + 1)] : kNoList;
+    return q + 1 >= 1 && q + 1 < kQuestionLists ? List1[q + 1] : kNoList;
 }
 
 const TextList &QuestionBank::explanationList(int q) const
 {
-    return q + 1 >= 1 && q + 1 < kFigureSlots ? Obqsnenie[static_cast<std::size_t>(q + 1)] : kNoList;
+    return q + 1 >= 1 && q + 1 < kFigureSlots ? Obqsnenie[q + 1] : kNoList;
 }
 
 QImage QuestionBank::figure(int q) const
 {
-    return q + 1 >= 1 && q + 1 < kFigureSlots ? Picture1[static_cast<std::size_t>(q + 1)] : QImage();
+    return q + 1 >= 1 && q + 1 < kFigureSlots ? Picture1[q + 1] : QImage();
 }

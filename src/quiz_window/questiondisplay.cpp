@@ -58,7 +58,7 @@ void QuizWindow::ShowQuestion()
 void QuizWindow::SelectCurrentRows()
 {
     for (int list = StateList::kChosenOption; list <= StateList::kCorrectOption; ++list)
-        m_state.List2[static_cast<std::size_t>(list)].setCursor(m_state.CurrentPos);
+        m_state.List2[list].setCursor(m_state.CurrentPos);
 }
 
 void QuizWindow::ShowFigure(int q)

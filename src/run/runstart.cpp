@@ -17,7 +17,7 @@ void prepareGuessingCheck(QuestionBank &bank, RunState &state)
     // slipped past it gets no copy rather than a write out of bounds.
     if (b + 1 >= QuestionBank::kFigureSlots)
         return;
-    const auto duplicate = static_cast<std::size_t>(b + 1);
+    const int duplicate = b + 1;
     const QStringList original = bank.List1[1].rows();
     bank.Picture1[duplicate] = bank.Picture1[0];
     bank.List1[0].append(bank.List1[0].row(0));
@@ -40,14 +40,13 @@ void startRun(QuestionBank &bank, RunState &state, RandomSource &random, RunStar
     view.layOutProgressBars();
 
     for (int list = StateList::kChosenOption; list <= StateList::kCorrectOption; ++list)
-        state.List2[static_cast<std::size_t>(list)].clear();
+        state.List2[list].clear();
     for (int i = 1; i <= n; ++i) {
-        const int k = bank.List1[static_cast<std::size_t>(i)].rowCount() - 1;
+        const int k = bank.List1[i].rowCount() - 1;
         state.List2[StateList::kChosenOption].append(kNothingRecorded);
         state.List2[StateList::kQuestionOrder].append(
             QString::number(questionAtPosition(state.OrderStep, i, n)));
-        state.List2[StateList::kAnswerOrder].append(
-            bank.Poredica[static_cast<std::size_t>(k)].row(answerOrderIndex(random.next(), k)));
+        state.List2[StateList::kAnswerOrder].append(bank.Poredica[k].row(answerOrderIndex(random.next(), k)));
         state.List2[StateList::kVerdict].append(kNothingRecorded);
         state.List2[StateList::kCorrectOption].append(kNothingRecorded);
     }
