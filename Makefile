@@ -2,7 +2,7 @@
 # machine first (missing packages, configure, incremental build).
 BUILD_DIR ?= build
 
-.PHONY: run test build deps
+.PHONY: run test build deps figures
 
 deps:
 	@scripts/install-deps
@@ -18,3 +18,8 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
+
+# Draws the figures and the window icons again into src/bank after a change
+# to their generator in tools/figures.
+figures: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) --target figures
