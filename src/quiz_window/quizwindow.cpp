@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -55,6 +56,10 @@ QuizWindow::QuizWindow(std::unique_ptr<RandomSource> random, const QString &bank
     windowFont.setStyleHint(QFont::Serif);
     setFont(windowFont);
     Controls::setBackColour(this, kWindowBlue);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/velt-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/velt-16.png"), QSize(16, 16));
+    setWindowIcon(icon);
 
     createControls();
     createMenu();

@@ -118,6 +118,12 @@ TEST_F(QuizWindowTest, TitleBarHasNoButtons)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("www.velt.example    ВЕЛТ - Морвалит"));
 }
 
+TEST_F(QuizWindowTest, WindowIconHasBothSizes)
+{
+    const QIcon icon = window->windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({ QSize(32, 32), QSize(16, 16) }));
+}
+
 TEST_F(QuizWindowTest, WindowFontIsTimesNewRomanDrawnWithLiberationSerif)
 {
     EXPECT_EQ(window->font().family(), QStringLiteral("Times New Roman"));
