@@ -58,6 +58,30 @@ void drawIsoscelesWithPointM(Sketch &s)
     s.pointLabel(QStringLiteral("M"), M, 270);
 }
 
+// A triangle on base AB with the bisectors from A and from B: their feet on
+// the opposite sides and the point where they meet.
+struct BisectedTriangle
+{
+    QPointF A;
+    QPointF B;
+    QPointF C;
+    QPointF footFromA;
+    QPointF footFromB;
+    QPointF meeting;
+};
+
+BisectedTriangle bisectedTriangle(double angleA, double angleB)
+{
+    BisectedTriangle t;
+    t.A = QPointF(0, 0);
+    t.B = QPointF(1, 0);
+    t.C = apex(t.A, t.B, angleA, angleB);
+    t.footFromA = meet(t.A, angleA / 2, t.B, direction(t.B, t.C));
+    t.footFromB = meet(t.B, 180.0 - angleB / 2, t.A, direction(t.A, t.C));
+    t.meeting = meet(t.A, angleA / 2, t.B, 180.0 - angleB / 2);
+    return t;
+}
+
 // Question 1: the bisectors AM and BN meet at L; the angle ACB is 70°.
 void drawBisectorsMeetingAtL(Sketch &s)
 {
@@ -65,12 +89,7 @@ void drawBisectorsMeetingAtL(Sketch &s)
     // half-angle marks.
     const double angleA = 60.0;
     const double angleB = 50.0;
-    const QPointF A(0, 0);
-    const QPointF B(1, 0);
-    const QPointF C = apex(A, B, angleA, angleB);
-    const QPointF M = meet(A, angleA / 2, B, direction(B, C));
-    const QPointF N = meet(B, 180.0 - angleB / 2, A, direction(A, C));
-    const QPointF L = meet(A, angleA / 2, B, 180.0 - angleB / 2);
+    const auto [A, B, C, M, N, L] = bisectedTriangle(angleA, angleB);
     Geo::expectAngle(QStringLiteral("q1 ACB"), C, A, B, 70.0);
     Geo::expectAngle(QStringLiteral("q1 MLB"), L, M, B, 55.0);
 
@@ -238,12 +257,7 @@ void drawRightTriangleBisectors(Sketch &s)
     // Any acute angle at A will do; 36° leaves room for both pairs of marks.
     const double angleA = 36.0;
     const double angleB = 90.0 - angleA;
-    const QPointF A(0, 0);
-    const QPointF B(1, 0);
-    const QPointF C = apex(A, B, angleA, angleB);
-    const QPointF N = meet(A, angleA / 2, B, direction(B, C));
-    const QPointF K = meet(B, 180.0 - angleB / 2, A, direction(A, C));
-    const QPointF L = meet(A, angleA / 2, B, 180.0 - angleB / 2);
+    const auto [A, B, C, N, K, L] = bisectedTriangle(angleA, angleB);
     Geo::expectAngle(QStringLiteral("q6 ACB"), C, A, B, 90.0);
     Geo::expectAngle(QStringLiteral("q6 ALB"), L, A, B, 135.0);
 
