@@ -1,22 +1,13 @@
 #include "bank/bankcheck.h"
 #include "bank/bankloader.h"
 #include "bank/textnumbers.h"
+#include "support/shippedbankfixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class ShippedBank : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        BankLoad load = loadBank(QString::fromLatin1(kShippedBankFolder));
-        ASSERT_TRUE(load.faults.isEmpty()) << load.faults.join(u'\n').toStdString();
-        bank = std::move(load.bank);
-    }
-    std::unique_ptr<QuestionBank> bank;
-};
+using ShippedBank = ShippedBankTest;
 
 TEST_F(ShippedBank, HasTwentyQuestionsOfFourAnswersEach)
 {

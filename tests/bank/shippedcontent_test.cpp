@@ -1,4 +1,5 @@
 #include "bank/bankloader.h"
+#include "support/shippedbankfixture.h"
 
 #include <QStringEncoder>
 
@@ -11,17 +12,7 @@
 // The content of the shipped test: its figures and its worked solutions.
 namespace {
 
-class ShippedContent : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        BankLoad load = loadBank(QString::fromLatin1(kShippedBankFolder));
-        ASSERT_TRUE(load.faults.isEmpty()) << load.faults.join(u'\n').toStdString();
-        bank = std::move(load.bank);
-    }
-    std::unique_ptr<QuestionBank> bank;
-};
+using ShippedContent = ShippedBankTest;
 
 struct FigureSize
 {

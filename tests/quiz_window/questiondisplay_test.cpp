@@ -13,6 +13,7 @@
 namespace {
 
 using Fixture::click;
+using Fixture::goTo;
 
 QColor stripColour(const QuizWindow &window)
 {
@@ -22,14 +23,6 @@ QColor stripColour(const QuizWindow &window)
 QString row(const QuizWindow &window, int list, int index)
 {
     return window.state().List2[list].row(index);
-}
-
-void goTo(QuizWindow &window, int position)
-{
-    while (window.state().CurrentPos < position)
-        click(window.Command1[0]);
-    while (window.state().CurrentPos > position)
-        click(window.Command1[1]);
 }
 
 // The shipped bank with step 2 (r = 0.75): positions 0 to 20 show questions

@@ -13,18 +13,11 @@
 namespace {
 
 using Fixture::click;
+using Fixture::goTo;
 
 QColor backOf(QWidget *widget)
 {
     return widget->palette().color(widget->backgroundRole());
-}
-
-void goTo(QuizWindow &window, int position)
-{
-    while (window.state().CurrentPos < position)
-        click(window.Command1[0]);
-    while (window.state().CurrentPos > position)
-        click(window.Command1[1]);
 }
 
 // The shipped run with step 2 and every answer order "1234": positions show

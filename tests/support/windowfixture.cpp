@@ -2,6 +2,7 @@
 
 #include "support/scriptedrandom.h"
 
+#include <QPushButton>
 #include <QTest>
 
 namespace Fixture {
@@ -28,6 +29,14 @@ void click(QAbstractButton *button)
 {
     QTest::mouseClick(
         button, Qt::LeftButton, {}, QPoint(std::min(8, button->width() / 2), button->height() / 2));
+}
+
+void goTo(QuizWindow &window, int position)
+{
+    while (window.state().CurrentPos < position)
+        click(window.Command1[0]);
+    while (window.state().CurrentPos > position)
+        click(window.Command1[1]);
 }
 
 } // namespace Fixture

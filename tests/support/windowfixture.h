@@ -23,4 +23,7 @@ std::unique_ptr<QuizWindow> openWindow(
 // option's indicator is.
 void click(QAbstractButton *button);
 
+// Pages with the test-mode Forward and Back buttons to a position.
+void goTo(QuizWindow &window, int position);
+
 } // namespace Fixture
