@@ -27,8 +27,6 @@ public:
     std::optional<int> cursor() const { return m_cursor; }
     void setCursor(int index);
 
-    bool operator==(const TextList &other) const = default;
-
 private:
     QStringList m_rows;
     std::optional<int> m_cursor;
