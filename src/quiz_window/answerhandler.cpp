@@ -24,6 +24,11 @@ void QuizWindow::clearOptions()
         option->setChecked(false);
 }
 
+bool QuizWindow::boxShowsKey(int j, int q) const
+{
+    return Text2[j]->text() == m_bank->List1[0].row(q);
+}
+
 void QuizWindow::Option1_Click(int index)
 {
     const int p = m_state.CurrentPos;
@@ -32,10 +37,10 @@ void QuizWindow::Option1_Click(int index)
         ++m_state.AnsweredCount;
         ShowProgress();
     }
-    const int q = leadingNumber(m_state.List2[StateList::kQuestionOrder].row(p));
+    const int q = questionAt(p);
     const QString answer = Text2[index + 1]->text();
-    const bool right = answer == m_bank->List1[0].row(q);
-    m_state.List2[StateList::kVerdict].setRow(p, right ? QStringLiteral("1") : QStringLiteral("0"));
+    m_state.List2[StateList::kVerdict].setRow(
+        p, boxShowsKey(index + 1, q) ? QStringLiteral("1") : QStringLiteral("0"));
     // The guessing check compares answer texts, which do not depend on the
     // letters the two copies happened to show them under.
     if (q == m_state.QuestionCount - 1)

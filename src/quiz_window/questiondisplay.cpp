@@ -13,7 +13,7 @@
 QuizWindow::ShownQuestion QuizWindow::showQuestionAndAnswers()
 {
     const int p = m_state.CurrentPos;
-    const int q = leadingNumber(m_state.List2[StateList::kQuestionOrder].row(p));
+    const int q = questionAt(p);
     ShowProgress();
     const TextList &question = m_bank->questionList(q);
     const int k = question.rowCount() - 1;
@@ -33,15 +33,19 @@ QuizWindow::ShownQuestion QuizWindow::showQuestionAndAnswers()
     return { q, k };
 }
 
+int QuizWindow::questionAt(int p) const
+{
+    return leadingNumber(m_state.List2[StateList::kQuestionOrder].row(p));
+}
+
 void QuizWindow::ShowQuestion()
 {
     const int p = m_state.CurrentPos;
     const auto [q, k] = showQuestionAndAnswers();
     // The higher box wins when two answers equal the key; a position where
     // none does keeps the row it had.
-    const QString key = m_bank->List1[0].row(q);
     for (int j = 1; j <= k && j <= 5; ++j) {
-        if (Text2[j]->text() == key)
+        if (boxShowsKey(j, q))
             m_state.List2[StateList::kCorrectOption].setRow(p, QString::number(j - 1));
     }
     SelectCurrentRows();

@@ -93,6 +93,11 @@ private:
     // through selectOption, which always runs the answer handler.
     void selectOption(int index);
     void clearOptions();
+    // Whether the text shown in answer box j is the key of question q:
+    // equal character for character, blanks and case included.
+    bool boxShowsKey(int j, int q) const;
+    // The question index shown at position p.
+    int questionAt(int p) const;
     void Option1_Click(int index);
     void ComposePhrase();
 
@@ -101,6 +106,7 @@ private:
     // Evaluation and review mode.
     void Command2_Click(int index);
     void Evaluate(int reviewButtonsSetting);
+    void paintOptions(quint32 bgr);
     void ShowGuessVerdict();
     void ShowReview();
 

@@ -29,15 +29,20 @@ void QuizWindow::Evaluate(int reviewButtonsSetting)
     Command1[1]->hide();
     Command2[1]->setVisible(reviewButtonsSetting == 1);
     Command2[2]->setVisible(reviewButtonsSetting == 1);
-    for (QRadioButton *option : Option1) {
+    for (QRadioButton *option : Option1)
         option->setEnabled(false);
-        Controls::setBackColour(option, kWindowBlue);
-    }
+    paintOptions(kWindowBlue);
     const int n = m_state.QuestionCount;
     const int right = Score::countRight(m_state.List2[StateList::kVerdict], n);
     Label1[1]->setText(Label1[1]->text() + Score::resultText(right, n));
     m_state.CurrentPos = 0;
     ShowGuessVerdict();
+}
+
+void QuizWindow::paintOptions(quint32 bgr)
+{
+    for (QRadioButton *option : Option1)
+        Controls::setBackColour(option, bgr);
 }
 
 void QuizWindow::ShowGuessVerdict()

@@ -14,10 +14,8 @@ void QuizWindow::ShowReview()
 {
     const int p = m_state.CurrentPos;
     const auto [q, k] = showQuestionAndAnswers();
-    for (QRadioButton *option : Option1) {
-        option->setChecked(false);
-        Controls::setBackColour(option, kWindowBlue);
-    }
+    clearOptions();
+    paintOptions(kWindowBlue);
     Text2[6]->setText(QString());
     const int c = leadingNumber(m_state.List2[StateList::kChosenOption].row(p));
     if (c > -1 && c < static_cast<int>(Option1.size())) {
@@ -25,8 +23,7 @@ void QuizWindow::ShowReview()
         const int r = leadingNumber(m_state.List2[StateList::kCorrectOption].row(p));
         if (r >= 0 && r < static_cast<int>(Option1.size()))
             Controls::setBackColour(Option1[r], kGreen);
-        const bool right = Text2[c + 1]->text() == m_bank->List1[0].row(q);
-        Controls::setBackColour(Option1[c], right ? kGreen : kRed);
+        Controls::setBackColour(Option1[c], boxShowsKey(c + 1, q) ? kGreen : kRed);
     }
     SelectCurrentRows();
     const int verdict = leadingNumber(m_state.List2[StateList::kVerdict].row(p));
